@@ -54,6 +54,7 @@ void Application::deliver(F&& event)
     } catch (const std::exception&) {
         // An unexpected failure abandons the handler it escaped from; the
         // program goes on with the next event.
+        ++m_failedHandlers;
     }
     --m_depth;
     m_graveyard.clear();
@@ -112,6 +113,11 @@ void Application::activate(Screen& screen)
 void Application::closeRequested(Screen& screen)
 {
     deliver([&] {
+        // Only a shown window has a close box to press. A request that was
+        // already queued when a handler hid or unloaded the screen is stale:
+        // hiding would load the screen again and run its load handler.
+        if (!screen.isVisible())
+            return;
         switch (screen.desc().closeBox) {
         case CloseBox::EndsProgram:
             End();

@@ -73,6 +73,9 @@ public:
     std::optional<std::int64_t> nextDue() const { return m_timers.nextDue(); }
     bool ended() const { return m_ended; }
     Screen* active() const { return m_active; }
+    // Handlers abandoned because a failure escaped them. The game expects
+    // none; tests watch this, since the program itself never reports one.
+    int failedHandlers() const { return m_failedHandlers; }
 
     // Operations for screens.
     [[noreturn]] void End();
@@ -95,6 +98,7 @@ private:
     std::vector<std::unique_ptr<Screen::Loaded>> m_graveyard;
     Screen* m_active = nullptr;
     int m_depth = 0;
+    int m_failedHandlers = 0;
     bool m_ended = false;
 };
 
