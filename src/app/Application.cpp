@@ -28,11 +28,10 @@ Application::~Application()
 
 Screen& Application::screen(std::string_view name) const
 {
-    for (const auto& s : m_screens) {
-        if (s->name() == name)
-            return *s;
-    }
-    throw std::out_of_range("no screen " + std::string(name));
+    const auto it = m_byName.find(name);
+    if (it == m_byName.end())
+        throw std::out_of_range("no screen " + std::string(name));
+    return *it->second;
 }
 
 template <class F>

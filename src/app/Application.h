@@ -28,6 +28,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace app {
@@ -52,6 +53,7 @@ public:
     {
         auto screen = std::make_unique<S>(*this, std::forward<Args>(args)...);
         S& ref = *screen;
+        m_byName.emplace(ref.name(), &ref);
         m_screens.push_back(std::move(screen));
         return ref;
     }
@@ -93,6 +95,7 @@ private:
     Clock& m_clock;
     Shell* m_shell = nullptr;
     std::vector<std::unique_ptr<Screen>> m_screens;
+    std::unordered_map<std::string_view, Screen*, NameHash> m_byName;
     TimerQueue m_timers;
     std::vector<TimerQueue::Due> m_due;
     std::vector<std::unique_ptr<Screen::Loaded>> m_graveyard;

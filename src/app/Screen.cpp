@@ -26,12 +26,11 @@ std::unique_ptr<Widget> makeWidget(Screen& screen, const WidgetDesc& desc)
 }
 
 template <class W>
-W& as(Widget& widget)
+W& as(Widget& widget, WidgetKind kind)
 {
-    auto* w = dynamic_cast<W*>(&widget);
-    if (!w)
+    if (widget.kind() != kind)
         throw std::invalid_argument("widget " + std::string(widget.name()) + " is of another kind");
-    return *w;
+    return static_cast<W&>(widget);
 }
 
 } // namespace
@@ -83,8 +82,16 @@ void Screen::ensureLoaded()
     auto loaded = std::make_unique<Loaded>();
     loaded->keyPreview = m_desc.keyPreview;
     loaded->widgets.reserve(m_desc.widgets.size());
-    for (const WidgetDesc& w : m_desc.widgets)
+    for (const WidgetDesc& w : m_desc.widgets) {
         loaded->widgets.push_back(makeWidget(*this, w));
+        if (w.index >= 0 && w.kind == WidgetKind::Label) {
+            auto& elements = loaded->arrays[w.name];
+            const auto at = static_cast<std::size_t>(w.index);
+            if (elements.size() <= at)
+                elements.resize(at + 1);
+            elements[at] = static_cast<Label*>(loaded->widgets.back().get());
+        }
+    }
     m_loaded = std::move(loaded);
     for (auto& w : m_loaded->widgets) {
         if (w->kind() == WidgetKind::Timer)
@@ -171,17 +178,26 @@ Widget& Screen::reference(std::string_view name, int index)
 
 Label& Screen::label(std::string_view name, int index)
 {
-    return as<Label>(reference(name, index));
+    return as<Label>(reference(name, index), WidgetKind::Label);
+}
+
+LabelArray Screen::labels(std::string_view name)
+{
+    ensureLoaded();
+    const auto it = m_loaded->arrays.find(name);
+    if (it == m_loaded->arrays.end())
+        throw std::out_of_range(std::string(m_desc.name) + " has no label array " + std::string(name));
+    return LabelArray(it->second);
 }
 
 Button& Screen::button(std::string_view name)
 {
-    return as<Button>(reference(name, -1));
+    return as<Button>(reference(name, -1), WidgetKind::Button);
 }
 
 Timer& Screen::timer(std::string_view name)
 {
-    return as<Timer>(reference(name, -1));
+    return as<Timer>(reference(name, -1), WidgetKind::Timer);
 }
 
 bool Screen::keyPreview()

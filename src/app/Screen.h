@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -21,6 +23,40 @@
 namespace app {
 
 class Application;
+
+// The elements of a label array of a loaded screen, by index. A view for
+// the length of one handler step: it must not outlive an unload.
+class LabelArray {
+public:
+    explicit LabelArray(std::span<Label* const> elements)
+        : m_elements(elements)
+    {
+    }
+    Label& operator[](int index) const
+    {
+        if (index < 0 || static_cast<std::size_t>(index) >= m_elements.size())
+            throw std::out_of_range("label array index " + std::to_string(index));
+        return *m_elements[static_cast<std::size_t>(index)];
+    }
+    int size() const { return static_cast<int>(m_elements.size()); }
+    auto begin() const { return m_elements.begin(); }
+    auto end() const { return m_elements.end(); }
+
+private:
+    std::span<Label* const> m_elements;
+};
+
+// Widget names are short and looked up at every handler step: FNV-1a beats
+// the library's general-purpose string hash here.
+struct NameHash {
+    std::size_t operator()(std::string_view name) const noexcept
+    {
+        std::size_t h = 14695981039346656037ull;
+        for (const char c : name)
+            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return h;
+    }
+};
 
 class Screen {
 public:
@@ -43,6 +79,7 @@ public:
 
     // References (load when unloaded).
     Label& label(std::string_view name, int index = -1);
+    LabelArray labels(std::string_view name);
     Button& button(std::string_view name);
     Timer& timer(std::string_view name);
     bool keyPreview();
@@ -68,6 +105,7 @@ private:
         bool keyPreview = false;
         bool everActivated = false;
         const Button* focused = nullptr;
+        std::unordered_map<std::string_view, std::vector<Label*>, NameHash> arrays;
     };
 
     Widget& reference(std::string_view name, int index);
@@ -87,7 +125,7 @@ private:
 
     Application& m_app;
     const ScreenDesc& m_desc;
-    std::unordered_map<std::string_view, std::vector<int>> m_slots; // name -> slot per index (index 0.. or single)
+    std::unordered_map<std::string_view, std::vector<int>, NameHash> m_slots; // name -> slot per index (or the single slot)
     std::vector<std::array<const Binding*, 5>> m_handlers;          // per slot, per Event
     const Binding* m_onLoad = nullptr;
     const Binding* m_onKeyDown = nullptr;

@@ -34,10 +34,8 @@ void Label::setCaption(std::string_view caption)
     raise(Event::Change);
 }
 
-void Label::setBackColor(Color color)
+void Label::changeBackColor(Color color)
 {
-    if (color == m_backColor)
-        return;
     m_backColor = color;
     notify(Property::BackColor);
 }

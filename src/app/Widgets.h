@@ -61,11 +61,18 @@ public:
     const std::string& caption() const { return m_caption; }
     void setCaption(std::string_view caption);
     Color backColor() const { return m_backColor; }
-    void setBackColor(Color color);
+    // Inline: a burst of writes mostly writes what is already there.
+    void setBackColor(Color color)
+    {
+        if (color != m_backColor)
+            changeBackColor(color);
+    }
     bool visible() const { return m_visible; }
     void setVisible(bool visible);
 
 private:
+    void changeBackColor(Color color);
+
     std::string m_caption;
     Color m_backColor;
     bool m_visible;

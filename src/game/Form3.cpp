@@ -105,21 +105,24 @@ void Form3::Form_KeyDown(std::int16_t KeyCode, std::int16_t /*Shift*/)
     // KeyPreview off means the handler never runs: no separate check here.
     for (int index : kDispatchOrder) {
         if (KeyCode == keyAt(index).keyCode)
-            call(keyAt(index).keyProc);
+            pressKey(index);
     }
 }
 
+// The key procedure of key k (Go1 .. GoM): marks it on the game screen's
+// own, never visible, copy of the keyboard and judges it.
 void Form3::pressKey(int k)
 {
-    label("Label1", k).setBackColor(kRed);
-    label("Label1", k).setCaption("");
+    labels("Label1")[k].setBackColor(kRed);
+    labels("Label1")[k].setCaption("");
     label("lbl9").setCaption(keyAt(k).caption);
+    const app::LabelArray caps = labels("Label1");
     for (int i = 0; i < kKeyCount; ++i)
         if (i != k)
-            label("Label1", i).setBackColor(kKeyCapGreen);
+            caps[i].setBackColor(kKeyCapGreen);
     for (int i = 0; i < kKeyCount; ++i)
         if (i != k)
-            label("Label1", i).setCaption(keyAt(i).caption);
+            caps[i].setCaption(keyAt(i).caption);
     Hantei();
 }
 
@@ -169,28 +172,30 @@ void Form3::tim1_Timer()
     app::stepByStep({[&] {
         const double r = m_random.next();
         const int i = static_cast<int>(r * kKeyCount);
-        const std::string caption = label("Label1", i).caption();
+        const std::string caption = labels("Label1")[i].caption();
         label("lbl1").setCaption(caption);
     }});
 }
 
 void Form3::lbl1_Change()
 {
-    // The highlight writes only the keyboard window, so the target stays put.
-    const std::string& target = label("lbl1").caption();
-    for (const auto& key : kKeys) {
-        if (target == key.caption)
-            call(key.highlightProc);
-    }
+    // Captions are unique: at most one key matches, and the empty target
+    // none, which leaves the previous highlight in place.
+    const int index = layouts::keyIndexOfCaption(label("lbl1").caption());
+    if (index >= 0)
+        highlight(index);
 }
 
+// The highlight procedure of key k (L0 .. L35): the one red key on the
+// keyboard window. Runs at every target draw, so it looks the array up once.
 void Form3::highlight(int k)
 {
-    app::Screen& keyboard = form("Form2");
-    keyboard.label("Label1", k).setBackColor(kRed);
-    for (int i = 0; i < kKeyCount; ++i)
-        if (i != k)
-            keyboard.label("Label1", i).setBackColor(app::kButtonFace);
+    const app::LabelArray caps = form("Form2").labels("Label1");
+    app::Label& target = caps[k];
+    target.setBackColor(kRed);
+    for (app::Label* cap : caps)
+        if (cap != &target)
+            cap->setBackColor(app::kButtonFace);
 }
 
 // --- Question and game clocks ------------------------------------------------

@@ -65,4 +65,26 @@ inline constexpr std::array<Key, kKeyCount> kKeys = {{
 }};
 // clang-format on
 
+// The index of the key with this caption, or -1: what the highlight
+// dispatch finds by comparing the target with every key's caption, looked
+// up in one step because it runs at every target draw.
+inline constexpr auto kKeyIndexBySingleChar = [] {
+    std::array<signed char, 256> table{};
+    table.fill(-1);
+    for (const Key& key : kKeys)
+        if (key.caption.size() == 1)
+            table[static_cast<unsigned char>(key.caption[0])] = static_cast<signed char>(key.index);
+    return table;
+}();
+
+constexpr int keyIndexOfCaption(std::string_view caption)
+{
+    if (caption.size() == 1)
+        return kKeyIndexBySingleChar[static_cast<unsigned char>(caption[0])];
+    for (const Key& key : kKeys)
+        if (key.caption.size() > 1 && key.caption == caption)
+            return key.index;
+    return -1;
+}
+
 } // namespace layouts

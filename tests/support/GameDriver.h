@@ -14,14 +14,26 @@
 
 namespace testing_support {
 
-// Draws the same key every time until told otherwise.
+// Draws the same key every time until told otherwise; or, wandering, a
+// different key at every draw, as a real source mostly does.
 class ChosenKeys final : public game::RandomSource {
 public:
-    void draw(int keyIndex) { m_index = keyIndex; }
-    float next() override { return (static_cast<float>(m_index) + 0.5f) / layouts::kKeyCount; }
+    void draw(int keyIndex)
+    {
+        m_index = keyIndex;
+        m_wander = false;
+    }
+    void wander() { m_wander = true; }
+    float next() override
+    {
+        if (m_wander)
+            m_index = (m_index + 7) % layouts::kKeyCount;
+        return (static_cast<float>(m_index) + 0.5f) / layouts::kKeyCount;
+    }
 
 private:
     int m_index = 0;
+    bool m_wander = false;
 };
 
 inline constexpr std::int16_t kCtrl = 17;
