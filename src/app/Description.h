@@ -26,9 +26,9 @@ enum class CloseBox { EndsProgram, HidesScreen, Absent };
 inline constexpr double kDefaultFont = 0.0;
 
 struct WidgetDesc {
-    std::string_view name;
+    std::string_view name = {};
     WidgetKind kind = WidgetKind::Label;
-    std::string_view container; // empty: the screen's client area
+    std::string_view container = {}; // empty: the screen's client area
     int index = -1;             // array element index, -1 for a single widget
     int left = 0;
     int top = 0;
@@ -58,8 +58,8 @@ struct IconDesc {
 };
 
 struct ScreenDesc {
-    std::string_view name;
-    std::string_view caption;
+    std::string_view name = {};
+    std::string_view caption = {};
     int left = 0;
     int top = 0;
     int width = 0;

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace qtshell {
 
@@ -32,10 +33,14 @@ QtShell::~QtShell()
 {
     if (m_app.shell() == this)
         m_app.setShell(nullptr);
+    // No event may reach the filter while the windows go.
+    QCoreApplication::instance()->removeEventFilter(this);
     m_time.stop();
-    for (ScreenWindow* window : m_windows)
+    const std::vector<ScreenWindow*> loaded = std::exchange(m_windows, {});
+    for (ScreenWindow* window : loaded)
         delete window;
-    for (const QPointer<ScreenWindow>& window : m_unloaded)
+    const std::vector<QPointer<ScreenWindow>> unloaded = std::exchange(m_unloaded, {});
+    for (const QPointer<ScreenWindow>& window : unloaded)
         delete window.data();
 }
 
@@ -143,11 +148,11 @@ void QtShell::requestActivation()
     ScreenWindow* window = active ? findWindow(*active) : nullptr;
     if (!window || !window->isVisible())
         return;
-    if (window->isActiveWindow()) {
-        m_activationRequested = nullptr;
-        return;
-    }
-    m_activationRequested = window;
+    // Asked even when it is active already: a window manager (or platform)
+    // that activates every newly shown window would otherwise leave the
+    // keyboard with a window shown earlier in the same event. No activation
+    // event follows for a window that stays active, so nothing is awaited.
+    m_activationRequested = window->isActiveWindow() ? nullptr : window;
     window->activateWindow();
 }
 

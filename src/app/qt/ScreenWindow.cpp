@@ -142,7 +142,7 @@ void ScreenWindow::mirrorFocus()
 bool ScreenWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && m_attached)
-        emit activatedByToolkit(this);
+        Q_EMIT activatedByToolkit(this);
     return QWidget::event(event);
 }
 

@@ -36,7 +36,7 @@ public:
     // nothing.
     void mirrorFocus();
 
-signals:
+Q_SIGNALS:
     // The window system (or the player) made this window the active one.
     void activatedByToolkit(qtshell::ScreenWindow* window);
 
