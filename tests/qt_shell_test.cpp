@@ -324,7 +324,7 @@ TEST(IconImages, GridCharactersIndexTheSixteenColourPalette)
     EXPECT_EQ(qtshell::paletteColor('7'), QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(qtshell::paletteColor('9'), QColor(0xFF, 0, 0));
     EXPECT_EQ(qtshell::paletteColor('e'), QColor(0, 0xFF, 0xFF));
-    EXPECT_EQ(qtshell::paletteColor('F'), QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(qtshell::paletteColor('f'), QColor(0xFF, 0xFF, 0xFF));
     EXPECT_EQ(qtshell::paletteColor(' ').alpha(), 0);
 
     const QIcon icon = qtshell::toQIcon(kTestIcon);

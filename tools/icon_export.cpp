@@ -26,19 +26,12 @@
 
 namespace {
 
-// The Windows 16-colour palette, in the order the grid characters index it.
-constexpr std::array<QRgb, 16> kPalette = {
-    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
-    0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
-};
-
-std::optional<int> paletteIndex(char pixel)
+QList<QRgb> colorTable()
 {
-    if (pixel >= '0' && pixel <= '9')
-        return pixel - '0';
-    if (pixel >= 'a' && pixel <= 'f')
-        return pixel - 'a' + 10;
-    return std::nullopt;
+    QList<QRgb> table;
+    for (const std::uint32_t rgb : app::kIconPalette)
+        table.push_back(0xff000000u | rgb);
+    return table;
 }
 
 enum class Grid { Small, Large };
@@ -54,16 +47,16 @@ std::optional<QImage> indexedImage(const app::IconImage& grid, int factor)
         return std::nullopt;
     const int size = grid.size * factor;
     QImage image(size, size, QImage::Format_Indexed8);
-    image.setColorTable(QList<QRgb>(kPalette.begin(), kPalette.end()));
+    image.setColorTable(colorTable());
     for (int y = 0; y < size; ++y) {
         const std::string_view row = grid.rows[static_cast<std::size_t>(y / factor)];
         if (row.size() != static_cast<std::size_t>(grid.size))
             return std::nullopt;
         for (int x = 0; x < size; ++x) {
-            const std::optional<int> index = paletteIndex(row[static_cast<std::size_t>(x / factor)]);
-            if (!index)
+            const int index = app::iconPaletteIndex(row[static_cast<std::size_t>(x / factor)]);
+            if (index < 0)
                 return std::nullopt;
-            image.setPixel(x, y, static_cast<uint>(*index));
+            image.setPixel(x, y, static_cast<uint>(index));
         }
     }
     return image;
@@ -124,7 +117,7 @@ QByteArray icoImage(const QImage& image)
     putU32(out, 0); // biYPelsPerMeter
     putU32(out, 16); // biClrUsed
     putU32(out, 0); // biClrImportant
-    for (const QRgb color : kPalette) {
+    for (const QRgb color : colorTable()) {
         out.append(static_cast<char>(qBlue(color)));
         out.append(static_cast<char>(qGreen(color)));
         out.append(static_cast<char>(qRed(color)));

@@ -5,6 +5,7 @@
 // a system colour when the top bit is set), intervals are milliseconds.
 // Rows are read in creation order; the frame never changes them.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -51,6 +52,22 @@ struct IconImage {
     int size = 0;
     std::span<const std::string_view> rows;
 };
+
+// The palette as 0xRRGGBB, in the order pixel characters index it.
+inline constexpr std::array<std::uint32_t, 16> kIconPalette = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+};
+
+// The palette index a pixel character names ('0'-'9', 'a'-'f'), or -1.
+constexpr int iconPaletteIndex(char pixel)
+{
+    if (pixel >= '0' && pixel <= '9')
+        return pixel - '0';
+    if (pixel >= 'a' && pixel <= 'f')
+        return pixel - 'a' + 10;
+    return -1;
+}
 
 struct IconDesc {
     IconImage small; // 16 x 16
