@@ -1,5 +1,5 @@
 #include "layouts/Icons.h"
-#include "layouts/KeyTable.h"
+#include "layouts/KeyCaps.h"
 #include "layouts/Layouts.h"
 
 #include <array>
@@ -13,34 +13,6 @@ using enum app::WidgetKind;
 using enum app::Align;
 using enum app::Border;
 
-// The game's own copy of the keyboard, inside Frame1 below the visible area:
-// the player never sees it, but targets are drawn from its captions and
-// pressed keys are marked on it. Array elements are created from the highest
-// index down to 0.
-constexpr std::array<app::WidgetDesc, layouts::kKeyCount> gameKeyCaps()
-{
-    std::array<app::WidgetDesc, layouts::kKeyCount> caps{};
-    for (std::size_t row = 0; row < caps.size(); ++row) {
-        const layouts::Key& key = layouts::kKeys[caps.size() - 1 - row];
-        caps[row] = {
-            .name = "Label1",
-            .kind = Label,
-            .container = "Frame1",
-            .index = key.index,
-            .left = key.gameLeft,
-            .top = key.gameTop,
-            .width = layouts::kKeyCapSize,
-            .height = layouts::kKeyCapSize,
-            .caption = key.caption,
-            .backColor = 0xC0FFC0,
-            .align = Center,
-            .border = Single,
-            .tabIndex = 13 + key.index,
-            .fontSize = 24,
-        };
-    }
-    return caps;
-}
 
 template <std::size_t... N>
 constexpr std::array<app::WidgetDesc, (N + ...)> join(const std::array<app::WidgetDesc, N>&... parts)
@@ -86,7 +58,10 @@ constexpr auto kAfterKeyCaps = std::to_array<app::WidgetDesc>({
 });
 // clang-format on
 
-constexpr auto kWidgets = join(kBeforeKeyCaps, gameKeyCaps(), kAfterKeyCaps);
+// The game's own copy of the keyboard lies inside Frame1, below the visible
+// area: the player never sees it, but targets are drawn from its captions and
+// pressed keys are marked on it.
+constexpr auto kWidgets = join(kBeforeKeyCaps, layouts::keyCapRows(layouts::KeyCapScreen::Game), kAfterKeyCaps);
 
 } // namespace
 
