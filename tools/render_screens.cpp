@@ -1,7 +1,10 @@
 // Renders every screen offscreen to PNG: the six layouts as designed, and a
-// few moments of a game for the README.
+// few moments of a game for the README. With --results, renders only the
+// results screen for the given counts: the end-to-end test compares the real
+// window's count labels with it.
 //
 //   QT_QPA_PLATFORM=offscreen render-screens OUTDIR
+//   QT_QPA_PLATFORM=offscreen render-screens --results CORRECT MISSES OUT.png
 
 #include "app/Application.h"
 #include "app/qt/QtShell.h"
@@ -114,13 +117,38 @@ bool renderPlay(const QDir& out)
     return ok;
 }
 
+// The results screen of a level-1 game whose ready screen showed these
+// counts last: the results screen takes them from there when it loads.
+bool renderResults(const char* correct, const char* misses, const QString& path)
+{
+    app::ManualClock clock;
+    app::Application program(clock);
+    ChosenKey key;
+    screens::addAll(program, key);
+    qtshell::QtShell shell(program, clock);
+    const auto click = [&](const char* screen, const char* widget) {
+        program.click(*program.screen(screen).find(widget));
+    };
+    program.start();
+    click("Form1", "cmd1");
+    click("Form1", "cmdok");
+    click("Form1", "cmd4");
+    program.screen("Form4").label("Slbl").setCaption(correct);
+    program.screen("Form4").label("Mlbl").setCaption(misses);
+    program.screen("Form6").Show();
+    return save(shell, program.screen("Form6"), path);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication toolkit(argc, argv);
+    if (argc == 5 && std::string_view(argv[1]) == "--results")
+        return renderResults(argv[2], argv[3], QString::fromLocal8Bit(argv[4])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: render-screens OUTDIR\n");
+        std::fprintf(stderr, "usage: render-screens OUTDIR\n"
+                             "       render-screens --results CORRECT MISSES OUT.png\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
