@@ -1,10 +1,11 @@
 // Renders every screen offscreen to PNG: the six layouts as designed, and a
-// few moments of a game for the README. With --results, renders only the
-// results screen for the given counts: the end-to-end test compares the real
-// window's count labels with it.
+// few moments of a game for the README. With --results or --ready, renders
+// only the results screen or the ready screen for the given counts: the
+// end-to-end tests compare the real window's count labels with it.
 //
 //   QT_QPA_PLATFORM=offscreen render-screens OUTDIR
 //   QT_QPA_PLATFORM=offscreen render-screens --results CORRECT MISSES OUT.png
+//   QT_QPA_PLATFORM=offscreen render-screens --ready CORRECT MISSES OUT.png
 
 #include "app/Application.h"
 #include "app/qt/QtShell.h"
@@ -117,9 +118,12 @@ bool renderPlay(const QDir& out)
     return ok;
 }
 
-// The results screen of a level-1 game whose ready screen showed these
-// counts last: the results screen takes them from there when it loads.
-bool renderResults(const char* correct, const char* misses, const QString& path)
+enum class CountsScreen { Ready, Results };
+
+// The ready screen of a level-1 game showing these counts, or the results
+// screen that such a game ends on: it takes the counts from the ready screen
+// when it loads.
+bool renderCounts(CountsScreen which, const char* correct, const char* misses, const QString& path)
 {
     app::ManualClock clock;
     app::Application program(clock);
@@ -133,8 +137,11 @@ bool renderResults(const char* correct, const char* misses, const QString& path)
     click("Form1", "cmd1");
     click("Form1", "cmdok");
     click("Form1", "cmd4");
-    program.screen("Form4").label("Slbl").setCaption(correct);
-    program.screen("Form4").label("Mlbl").setCaption(misses);
+    app::Screen& ready = program.screen("Form4");
+    ready.label("Slbl").setCaption(correct);
+    ready.label("Mlbl").setCaption(misses);
+    if (which == CountsScreen::Ready)
+        return save(shell, ready, path);
     program.screen("Form6").Show();
     return save(shell, program.screen("Form6"), path);
 }
@@ -144,11 +151,14 @@ bool renderResults(const char* correct, const char* misses, const QString& path)
 int main(int argc, char** argv)
 {
     QApplication toolkit(argc, argv);
-    if (argc == 5 && std::string_view(argv[1]) == "--results")
-        return renderResults(argv[2], argv[3], QString::fromLocal8Bit(argv[4])) ? 0 : 1;
+    if (argc == 5 && (std::string_view(argv[1]) == "--results" || std::string_view(argv[1]) == "--ready")) {
+        const auto which = std::string_view(argv[1]) == "--ready" ? CountsScreen::Ready : CountsScreen::Results;
+        return renderCounts(which, argv[2], argv[3], QString::fromLocal8Bit(argv[4])) ? 0 : 1;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: render-screens OUTDIR\n"
-                             "       render-screens --results CORRECT MISSES OUT.png\n");
+                             "       render-screens --results CORRECT MISSES OUT.png\n"
+                             "       render-screens --ready CORRECT MISSES OUT.png\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

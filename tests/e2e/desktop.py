@@ -1,13 +1,17 @@
 """An X server of the test's own, one program on it, and the player's means:
-keys through xdotool, eyes through screenshots (ImageMagick's `import`).
+keys and the mouse through xdotool, eyes through screenshots (ImageMagick's
+`import`).
 
 Standard library only; needs Xvfb, xdotool and ImageMagick on the PATH.
 """
 
 import ctypes
 import os
+import shutil
 import signal
 import subprocess
+import sys
+import tempfile
 import time
 
 START = time.monotonic()
@@ -115,22 +119,34 @@ class Desktop:
         for number in range(93, 100):
             if _display_taken(number):
                 continue
-            socket = f"/tmp/.X11-unix/X{number}"
             server = subprocess.Popen(
                 ["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-dpi", str(self.dpi), "-nolisten", "tcp"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, preexec_fn=_die_with_test)
+            self._make_env(number)
             deadline = time.monotonic() + 10
-            while time.monotonic() < deadline and server.poll() is None and not os.path.exists(socket):
+            while time.monotonic() < deadline and server.poll() is None and not self._ready(number, server):
                 time.sleep(0.05)
-            if server.poll() is None and os.path.exists(socket):
+            if server.poll() is None and self._ready(number, server):
                 self.xvfb = server
-                self._make_env(number)
                 log(f"Xvfb on :{number}")
                 return
             # Lost a race for the number, or the server failed: the next one.
             server.kill()
             server.wait()
         raise Failure("no free display among :93 .. :99")
+
+    def _ready(self, number, server):
+        """Whether the display is this server's and a client gets through to
+        it. Its socket appears before it listens, and a busy machine can
+        show the gap: a program started in it cannot connect."""
+        try:
+            with open(f"/tmp/.X{number}-lock") as lock:
+                if int(lock.read().strip()) != server.pid:
+                    return False
+        except (OSError, ValueError):
+            return False
+        done = subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env, capture_output=True, timeout=20)
+        return done.returncode == 0
 
     def _make_env(self, number):
         env = {k: v for k, v in os.environ.items()
@@ -185,6 +201,29 @@ class Desktop:
         done = self._run("xdotool", "key", name)
         check(done.returncode == 0, f"xdotool key {name} failed: {done.stderr.decode(errors='replace')}")
 
+    def key_burst(self, names, timeout=120):
+        """Presses and releases the keys one after another as fast as xdotool
+        sends them, in one invocation; returns the seconds that took."""
+        self.check_running()
+        since = time.monotonic()
+        done = subprocess.run(["xdotool", "key", "--delay", "0", *names], env=self.env, capture_output=True,
+                              timeout=timeout)
+        took = time.monotonic() - since
+        check(done.returncode == 0, f"xdotool key burst failed: {done.stderr.decode(errors='replace')}")
+        return took
+
+    def click(self, x, y):
+        """A left click at a point of the screen."""
+        self.check_running()
+        done = self._run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
+        check(done.returncode == 0, f"xdotool click at {x},{y} failed: {done.stderr.decode(errors='replace')}")
+
+    def move_window(self, window, x, y):
+        """Moves a window as a player drags it; without a window manager the
+        move is the client area's."""
+        done = self._run("xdotool", "windowmove", "--sync", str(window), str(x), str(y))
+        check(done.returncode == 0, f"xdotool windowmove failed: {done.stderr.decode(errors='replace')}")
+
     def visible_windows(self, caption):
         """Ids of the shown windows with exactly this caption."""
         pattern = "^" + "".join("\\" + c if c in ".[]()*+?{}|^$\\" else c for c in caption) + "$"
@@ -201,6 +240,11 @@ class Desktop:
     def wait_window(self, caption, size=None, timeout=10.0, interval=0.05):
         """The geometry of a shown window with this caption (and this size),
         once there is one."""
+        return self.wait_window_id(caption, size, timeout, interval)[1]
+
+    def wait_window_id(self, caption, size=None, timeout=10.0, interval=0.05):
+        """The id and the geometry of a shown window with this caption (and
+        this size), once there is one."""
         deadline = time.monotonic() + timeout
         while True:
             self.check_running()
@@ -211,7 +255,7 @@ class Desktop:
                 except Failure:
                     continue
                 if size is None or geometry[2:] == size:
-                    return geometry
+                    return window, geometry
                 seen.append(geometry)
             check(time.monotonic() < deadline,
                   f"no window '{caption}'{' of ' + str(size) if size else ''} within {timeout} s"
@@ -226,3 +270,40 @@ class Desktop:
 
     def save_screen(self, path):
         self._run("import", "-window", "root", path)
+
+
+def run_test(name, usage, dpi, play):
+    """The command line of an end-to-end test: checks the tools, gives the
+    test a working folder and a desktop of this resolution, calls
+    play(desk, *arguments) with the arguments as absolute paths, and always
+    stops the server and the program. Returns the exit status."""
+    if len(sys.argv) != len(usage.split()):
+        print(f"usage: {usage}", file=sys.stderr)
+        return 2
+    for tool in ("Xvfb", "xdotool", "import"):
+        if not shutil.which(tool):
+            print(f"{tool} is not installed (Debian: xvfb, xdotool, imagemagick)", file=sys.stderr)
+            return 1
+    # A polite kill runs the cleanup below.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+
+    workdir = tempfile.mkdtemp(prefix=f"tekuran-{name}-")
+    desk = Desktop(workdir, dpi)
+    ok = False
+    try:
+        play(desk, *(os.path.abspath(a) for a in sys.argv[1:]))
+        ok = True
+    except Failure as failure:
+        log(f"FAILED: {failure}")
+        if desk.xvfb and desk.xvfb.poll() is None:
+            picture = os.path.join(tempfile.gettempdir(), f"tekuran-{name}-failure.png")
+            desk.save_screen(picture)
+            log(f"the screen at the failure: {picture}")
+    finally:
+        desk.stop()
+        output = desk.program_output()
+        if output.strip():
+            print("--- program output ---\n" + output.rstrip("\n"))
+        shutil.rmtree(workdir, ignore_errors=True)
+    log("passed" if ok else "failed")
+    return 0 if ok else 1

@@ -20,45 +20,16 @@ What a player would notice, in one run:
     time-over window; END ends the process with status 0.
 """
 
-import os
-import shutil
-import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True  # keep the source tree clean
-from desktop import Desktop, Failure, check, log, read_ppm  # noqa: E402
-
-# Qt on X11 takes 96 dots per inch unless an Xft.dpi resource says otherwise,
-# and a fresh Xvfb has none; the server is told the same, so both agree.
-DPI = 96
-TWIPS_PER_INCH = 1440
-
-TITLE_CAPTION = " テク・ラン  Ver  1.0"  # the title and the ready screen
-GAME_CAPTION = " テク・ラン  Ver 1.0"
-KEYBOARD_CAPTION = " キーボード・レイアウト"
-RESULTS_CAPTION = " テク・ラン  結果表示"
-TIME_OVER_CAPTION = " テク・ラン  Ver  1.0   <<< END >>>"
-
-# Client areas as designed, in twips.
-TITLE_AREA = (1215, 1530, 7095, 3435)
-READY_SIZE = (6825, 3165)
-
-# The keyboard window's 36 caps in four rows, shifted right as on a keyboard,
-# by the xdotool names of their keys ("0" is the cap captioned "00").
-KEY_ROWS = ["1234567890", "qwertyuiop", "asdfghjkl", "zxcvbnm"]
-KEY_ROW_LEFT = [600, 840, 1200, 1440]
-KEY_PITCH = 480
-KEY_CAP = 495
-LIT = (0xFF, 0x00, 0x00)
-
-# Game screen labels, in its client area: "OK" on light blue, "ミスタッチ" on red.
-OK_LABEL = (5400, 1560, 1695, 495)
-OK_FILL = (0xC0, 0xC0, 0xFF)
-MISS_LABEL = (7200, 1560, 1695, 495)
-MISS_FILL = (0xFF, 0x00, 0x00)
+from desktop import Failure, check, log, run_test  # noqa: E402
+from game_view import (DPI, GAME_CAPTION, KEY_ROWS, MISS_FILL, MISS_LABEL, OK_FILL,  # noqa: E402
+                       OK_LABEL, RESULTS_CAPTION, TIME_OVER_CAPTION, TITLE_AREA, TITLE_CAPTION, TITLE_SIZE,
+                       READY_PX, Renders, choose_level_and_start, clear_match, format_scores, label_scores,
+                       lit_key, open_keyboard, px, rect_px, wait_label)
 
 # Results screen count labels, in the frame at (360, 120).
 RESULTS_FRAME = (360, 120)
@@ -73,70 +44,16 @@ ANSWER_AFTER = 3.4
 WRONG_KEYS = {1: 1, 2: 2, 4: 1}
 
 
-def px(twips):
-    return round(twips * DPI / TWIPS_PER_INCH)
-
-
-def rect_px(left, top, width, height):
-    """A widget's pixel rectangle, rounded edge by edge as the program does."""
-    x, y = px(left), px(top)
-    return x, y, px(left + width) - x, px(top + height) - y
-
-
-TITLE_SIZE = (px(TITLE_AREA[2]), px(TITLE_AREA[3]))
-READY_PX = (px(READY_SIZE[0]), px(READY_SIZE[1]))
-
-
-def choose_level_and_start(desk, level):
-    for keys in (f"alt+{level}", "alt+q", "alt+a"):
-        desk.key(keys)
-        time.sleep(0.2)
-    desk.wait_window(TITLE_CAPTION, READY_PX)
-    check(not any(desk.geometry(w)[2:] == TITLE_SIZE for w in desk.visible_windows(TITLE_CAPTION)),
-          "the title screen is still shown beside the ready screen")
-    log(f"level {level}: Alt+{level}, Alt+Q, Alt+A opened the ready screen, {READY_PX[0]}x{READY_PX[1]}")
-
-
-def lit_key(desk, keyboard):
-    """The key whose cap is red on the keyboard window, the only red one."""
-    image = desk.shot(*keyboard)
-    red = image.points_of(LIT)
-    check(red, "no key cap is red on the keyboard window")
-    cx = sum(p[0] for p in red) / len(red) * TWIPS_PER_INCH / DPI
-    cy = sum(p[1] for p in red) / len(red) * TWIPS_PER_INCH / DPI
-    row = int(cy // KEY_PITCH)
-    check(0 <= row < len(KEY_ROWS), f"the red area is centred below or above the keys (row {row})")
-    col = int((cx - KEY_ROW_LEFT[row]) // KEY_PITCH)
-    check(0 <= col < len(KEY_ROWS[row]), f"the red area is centred beside row {row} (column {col})")
-    x, y, w, h = rect_px(KEY_ROW_LEFT[row] + col * KEY_PITCH, row * KEY_PITCH, KEY_CAP, KEY_CAP)
-    strays = [p for p in red if not (x <= p[0] < x + w and y <= p[1] < y + h)]
-    check(not strays, f"red outside the lit cap of {KEY_ROWS[row][col]!r}, at {strays[:3]}")
-    return KEY_ROWS[row][col]
-
-
 def another_key(key):
     keys = "".join(KEY_ROWS)
     return keys[(keys.index(key) + 7) % len(keys)]
-
-
-def wait_label(desk, game, label, fill, timeout):
-    """Seconds until the label shows its fill on the game screen, or None."""
-    x, y, w, h = rect_px(*label)
-    since = time.monotonic()
-    while time.monotonic() - since < timeout:
-        if desk.shot(game[0] + x, game[1] + y, w, h).share_of(fill) > 0.3:
-            return time.monotonic() - since
-    return None
 
 
 def play_level_1_game(desk):
     """Plays until the results screen opens; returns the (right, wrong) keys
     pressed."""
     choose_level_and_start(desk, 1)
-    desk.key("alt+q")
-    keyboard = desk.wait_window(KEYBOARD_CAPTION)
-    desk.wait_window(TITLE_CAPTION, READY_PX)
-    log(f"Alt+Q opened the keyboard window at {keyboard[0]},{keyboard[1]}; the ready screen is shown again")
+    keyboard = open_keyboard(desk)
     time.sleep(0.2)
 
     hits = misses = 0
@@ -189,34 +106,20 @@ def compare_counts(desk, render_screens, results, hits, misses):
     shown = desk.shot(*results)
     pressed = {"correct": hits, "misses": misses}
     candidates = {name: [c for c in range(count - 1, count + 3) if c >= 0][:3] for name, count in pressed.items()}
-    renders = []
-    env = dict(desk.env, QT_QPA_PLATFORM="offscreen")
-    for correct, wrong in zip(candidates["correct"], candidates["misses"]):
-        path = os.path.join(desk.workdir, f"results-{correct}-{wrong}.ppm")
-        done = subprocess.run([render_screens, "--results", str(correct), str(wrong), path], env=env,
-                              capture_output=True, timeout=60)
-        check(done.returncode == 0, f"render-screens --results failed: {done.stderr.decode(errors='replace')}")
-        render = read_ppm(path)
-        check((render.width, render.height) == results[2:],
-              f"the render is {render.width}x{render.height}, the window {results[2]}x{results[3]}")
-        renders.append(({"correct": correct, "misses": wrong}, render))
+    # Three renders, both counts one higher from each to the next.
+    renders = Renders(desk, render_screens, "results", results[2:])
+    pairs = list(zip(candidates["correct"], candidates["misses"]))
     frame_x, frame_y = px(RESULTS_FRAME[0]), px(RESULTS_FRAME[1])
-    for name, label in COUNT_LABELS.items():
+    for index, (name, label) in enumerate(COUNT_LABELS.items()):
         x, y, w, h = rect_px(*label)
         box = (frame_x + x, frame_y + y, w, h)
-        scores = {counts[name]: shown.crop(*box).differing_samples(render.crop(*box)) for counts, render in renders}
-        log(f"results, {name} label: samples differing from renders of "
-            + ", ".join(f"{c}: {s}" for c, s in sorted(scores.items())))
+        by_value = {pair[index]: renders.of(*pair) for pair in pairs}
+        scores = label_scores(shown, box, by_value)
+        log(f"results, {name} label: samples differing from renders of {format_scores(scores)}")
         count = pressed[name]
         best = min(scores, key=scores.get)
         check(best == count, f"the {name} count label looks most like {best}; the test pressed {count}")
-        # The offscreen and X11 renderings could differ a little in
-        # anti-aliasing; the pressed count must still match almost exactly,
-        # and far better than its neighbours.
-        check(scores[count] <= 0.02 * w * h * 3, f"the {name} count label differs from {count} in "
-                                                 f"{scores[count]} samples")
-        check(all(s >= 4 * scores[count] + 30 for c, s in scores.items() if c != count),
-              f"the {name} count label is no clear match for {count}: {scores}")
+        check(clear_match(scores, count, box), f"the {name} count label is no clear match for {count}: {scores}")
 
 
 def play(desk, tekuran, render_screens):
@@ -258,36 +161,7 @@ def play(desk, tekuran, render_screens):
 
 
 def main():
-    if len(sys.argv) != 3:
-        print("usage: e2e_test.py TEKURAN RENDER_SCREENS", file=sys.stderr)
-        return 2
-    for tool in ("Xvfb", "xdotool", "import"):
-        if not shutil.which(tool):
-            print(f"{tool} is not installed (Debian: xvfb, xdotool, imagemagick)", file=sys.stderr)
-            return 1
-    # A polite kill runs the cleanup below.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
-
-    workdir = tempfile.mkdtemp(prefix="tekuran-e2e-")
-    desk = Desktop(workdir, DPI)
-    ok = False
-    try:
-        play(desk, os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
-        ok = True
-    except Failure as failure:
-        log(f"FAILED: {failure}")
-        if desk.xvfb and desk.xvfb.poll() is None:
-            picture = os.path.join(tempfile.gettempdir(), "tekuran-e2e-failure.png")
-            desk.save_screen(picture)
-            log(f"the screen at the failure: {picture}")
-    finally:
-        desk.stop()
-        output = desk.program_output()
-        if output.strip():
-            print("--- program output ---\n" + output.rstrip("\n"))
-        shutil.rmtree(workdir, ignore_errors=True)
-    log("passed" if ok else "failed")
-    return 0 if ok else 1
+    return run_test("e2e", "e2e_test.py TEKURAN RENDER_SCREENS", DPI, play)
 
 
 if __name__ == "__main__":
