@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/Clock.h"
 #include "app/Screen.h"
+#include "app/qt/CaptionLayout.h"
 #include "app/qt/Colors.h"
 #include "app/qt/Fonts.h"
 #include "app/qt/Geometry.h"
@@ -12,6 +13,7 @@
 #include "app/qt/LabelView.h"
 #include "app/qt/QtShell.h"
 #include "layouts/Layouts.h"
+#include "support/QtTestEnvironment.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -36,39 +39,7 @@
 
 namespace {
 
-// --- The toolkit, once for the whole run -------------------------------------
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "qt_shell_test";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
-        // The offscreen platform cannot raise windows and says so at every Show.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.contains(QStringLiteral("does not support raise")))
-                std::fprintf(stderr, "%s (%s)\n", qPrintable(qFormatLogMessage(type, context, message)), context.category);
-        });
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_app;
-};
-
-[[maybe_unused]] const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-// Lets the toolkit deliver what is queued (activation, paints, zero timers).
-// A bounded number of passes, never a wait.
-void settle()
-{
-    for (int pass = 0; pass < 3; ++pass)
-        QCoreApplication::processEvents();
-}
+using testing_support::settle;
 
 QColor pixelAt(QWidget* widget, QPoint at)
 {
@@ -97,7 +68,7 @@ constexpr app::IconDesc kTestIcon = {.small = {16, kRedRows16}, .large = {32, kB
 // lblClip (200,50) 60x10 blue, which reaches past the frame's right edge;
 // lbl1 (10,10) 80x30 white with a border; lblHidden (10,50) 40x20 red, hidden;
 // three buttons at y 110: cmdLow (disabled, tab 1), cmdFirst (tab 2),
-// cmdSecond (tab 3).
+// cmdSecond (tab 3). Two timers, both off: tmr (100 ms) and tmrFast (1 ms).
 constexpr auto kMainWidgets = std::to_array<app::WidgetDesc>({
     {.name = "Frame1", .kind = Frame, .container = "", .left = 1800, .top = 150, .width = 1500, .height = 900, .backColor = 0xC0FFC0},
     {.name = "lblIn", .kind = Label, .container = "Frame1", .left = 150, .top = 150, .width = 450, .height = 300, .backColor = 0x0000FF},
@@ -108,6 +79,7 @@ constexpr auto kMainWidgets = std::to_array<app::WidgetDesc>({
     {.name = "cmdFirst", .kind = Button, .container = "", .left = 1200, .top = 1650, .width = 900, .height = 375, .caption = "&First", .tabIndex = 2},
     {.name = "cmdSecond", .kind = Button, .container = "", .left = 2250, .top = 1650, .width = 900, .height = 375, .caption = "&Second", .tabIndex = 3},
     {.name = "tmr", .kind = Timer, .container = "", .enabled = false, .intervalMs = 100},
+    {.name = "tmrFast", .kind = Timer, .container = "", .enabled = false, .intervalMs = 1},
 });
 
 constexpr app::ScreenDesc kMainDesc = {
@@ -315,6 +287,35 @@ TEST(Geometry, TwipsBecomePixelsByTheLogicalDpi)
         const QRect b = qtshell::widgetRect(second, dpi);
         EXPECT_EQ(b.left(), qtshell::twipsToPixels(480, dpi));
         EXPECT_EQ(a.right() + 1, qtshell::twipsToPixels(495, dpi));
+    }
+}
+
+TEST(CaptionLayout, BreaksBetweenWordsAndJapaneseCharactersNeverInsideANumber)
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPointSizeF(15.75);
+    const QFontMetrics metrics(font);
+    const auto width = [&](const char* text) { return metrics.horizontalAdvance(QString::fromUtf8(text)); };
+    struct Row {
+        const char* what;
+        const char* caption;
+        int width;
+        std::vector<const char*> lines;
+    };
+    const Row rows[] = {
+        {"a long accuracy is cut, not broken", "8.33333333333333", width("8.33"), {"8.33333333333333"}},
+        {"words break at spaces, which go", "ab cd  ef", width("ab cd"), {"ab cd", "ef"}},
+        {"doubled spaces inside a line stay", "Push  [ Ctrl ]", width("Push  [ Ctrl ]"), {"Push  [ Ctrl ]"}},
+        {"Japanese breaks between characters", "準備が出来たら", width("準備が"), {"準備が", "出来た", "ら"}},
+        {"a Latin word after Japanese stays whole", "時間はOK", width("時間は"), {"時間は", "OK"}},
+        {"empty caption", "", 10, {""}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QStringList expected;
+        for (const char* line : row.lines)
+            expected.push_back(QString::fromUtf8(line));
+        EXPECT_EQ(qtshell::captionLines(QString::fromUtf8(row.caption), metrics, row.width), expected);
     }
 }
 
@@ -679,32 +680,106 @@ TEST(CloseBox, TheScreenDecidesWhatClosingItsWindowDoes)
 
 // --- Time ------------------------------------------------------------------------
 
-TEST_F(ShellTest, TheTimerIsSetForTheNextDueTickAfterEveryEvent)
+using namespace std::chrono_literals;
+
+TEST_F(ShellTest, TheAlarmIsSetForTheNextDueTickAfterEveryEvent)
 {
     start();
-    EXPECT_EQ(shell.timeDriver().scheduledDelayMs(), std::nullopt);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), std::nullopt);
     main.onFirst = [this] { main.timer("tmr").setEnabled(true); };
     main.onSecond = [this] { main.timer("tmr").setEnabled(false); };
     click("cmdFirst");
-    EXPECT_EQ(shell.timeDriver().scheduledDelayMs(), 100);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 100ms);
 
     clock.set(100);
     app.activate(main); // any event reschedules
-    EXPECT_EQ(shell.timeDriver().scheduledDelayMs(), 0);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 0us);
     for (int pass = 0; pass < 10 && main.ticks == 0; ++pass)
         QCoreApplication::processEvents();
     EXPECT_EQ(main.ticks, 1);
-    EXPECT_EQ(shell.timeDriver().scheduledDelayMs(), 100);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 100ms);
 
     clock.set(350); // two and a half periods late: one tick, then back in step
     app.activate(main);
     for (int pass = 0; pass < 10 && main.ticks == 1; ++pass)
         QCoreApplication::processEvents();
     EXPECT_EQ(main.ticks, 2);
-    EXPECT_EQ(shell.timeDriver().scheduledDelayMs(), 50);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 50ms);
 
     click("cmdSecond");
-    EXPECT_EQ(shell.timeDriver().scheduledDelayMs(), std::nullopt);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), std::nullopt);
+}
+
+// However late in its millisecond a run ends, the next one is set for the
+// moment the due millisecond begins: a delay in whole milliseconds from
+// the end of each run would slip a little further every time.
+TEST_F(ShellTest, TheAlarmRingsWhenTheDueMillisecondBegins)
+{
+    start();
+    main.onFirst = [this] { main.timer("tmr").setEnabled(true); };
+    clock.setUs(100'300);
+    click("cmdFirst"); // armed at 100 ms: due at 200 ms
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 99'700us);
+
+    clock.setUs(200'900);
+    app.activate(main);
+    for (int pass = 0; pass < 10 && main.ticks == 0; ++pass)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(main.ticks, 1);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 99'100us);
+}
+
+// Setting a timer costs the system more than a tick: while the 1 ms timer
+// runs, the alarm repeats every millisecond instead of being set each time.
+TEST_F(ShellTest, TheAlarmRepeatsEveryMillisecondWhileTicksFallDueEveryMillisecond)
+{
+    start();
+    main.onFirst = [this] { main.timer("tmrFast").setEnabled(true); };
+    main.onSecond = [this] { main.timer("tmrFast").setEnabled(false); };
+    clock.setUs(10'200);
+    click("cmdFirst"); // armed at 10 ms: due at 11 ms, and every millisecond after
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 800us);
+    EXPECT_TRUE(shell.timeDriver().repeatsEveryMs());
+
+    clock.setUs(10'700);
+    app.activate(main);
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 800us) << "set again while it repeats";
+
+    main.timer("tmr").setEnabled(true); // due at 110 ms
+    click("cmdSecond");
+    EXPECT_EQ(shell.timeDriver().scheduledDelay(), 99'300us);
+    EXPECT_FALSE(shell.timeDriver().repeatsEveryMs());
+}
+
+// --- Repaints ----------------------------------------------------------------------
+
+TEST_F(ShellTest, ARepaintWaitsForTheEndOfTheFrameOfTheLastOne)
+{
+    start();
+    const int frameMs = shell.repaints().frameMs();
+    main.label("lblIn").setBackColor(0x00FF00);
+    EXPECT_EQ(shell.repaints().scheduledDelayMs(), 0) << "the first change goes out at once";
+    settle();
+    EXPECT_EQ(shell.repaints().scheduledDelayMs(), std::nullopt);
+
+    clock.set(5);
+    main.label("lblIn").setBackColor(0x0000FF);
+    main.label("lbl1").setBackColor(0x0000FF);
+    EXPECT_EQ(shell.repaints().scheduledDelayMs(), frameMs - 5) << "both wait for the same frame";
+}
+
+TEST_F(ShellTest, ALabelChangedAndChangedBackWithinAFrameIsNotPaintedAgain)
+{
+    start();
+    QWidget* label = view(main, "lblIn");
+    PaintCounter counter(label);
+    clock.set(1000);
+    main.label("lblIn").setBackColor(0x00FF00);
+    main.label("lblIn").setBackColor(0x0000FF);
+    EXPECT_EQ(shell.repaints().scheduledDelayMs(), 0);
+    settle();
+    EXPECT_EQ(shell.repaints().scheduledDelayMs(), std::nullopt) << "the requests went out";
+    EXPECT_EQ(counter.paints, 0);
 }
 
 // --- The real layouts ------------------------------------------------------------

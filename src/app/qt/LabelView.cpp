@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Screen.h"
+#include "app/qt/CaptionLayout.h"
 #include "app/qt/Colors.h"
 #include "app/qt/Fonts.h"
 
@@ -25,9 +26,10 @@ Qt::Alignment alignmentOf(app::Align align)
 
 } // namespace
 
-LabelView::LabelView(app::Label& label, QWidget* parent)
+LabelView::LabelView(app::Label& label, QWidget* parent, RepaintThrottle& repaints)
     : QWidget(parent)
     , m_label(&label)
+    , m_repaints(repaints)
     , m_alignment(alignmentOf(label.desc().align))
     , m_border(label.desc().border == app::Border::Single)
 {
@@ -67,6 +69,30 @@ QColor LabelView::backColor() const
     return toQColor(m_label ? m_label->backColor() : app::kButtonFace);
 }
 
+std::optional<LabelView::Shown> LabelView::shownNow() const
+{
+    if (!m_label)
+        return std::nullopt;
+    return Shown{m_label->caption(), m_label->backColor()};
+}
+
+void LabelView::requestRepaint()
+{
+    // The toolkit paints a view in full when it is shown.
+    if (m_repaintRequested || !isVisible())
+        return;
+    m_repaintRequested = true;
+    m_repaints.request(*this);
+}
+
+void LabelView::repaintIfChanged()
+{
+    m_repaintRequested = false;
+    if (m_painted && m_painted == shownNow())
+        return;
+    update();
+}
+
 void LabelView::propertyChanged(app::Property property)
 {
     switch (property) {
@@ -76,10 +102,10 @@ void LabelView::propertyChanged(app::Property property)
             QAccessibleEvent event(this, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&event);
         }
-        update();
+        requestRepaint();
         break;
     case app::Property::BackColor:
-        update();
+        requestRepaint();
         break;
     case app::Property::Visible:
         setVisible(m_label && m_label->visible());
@@ -91,6 +117,7 @@ void LabelView::propertyChanged(app::Property property)
 
 void LabelView::paintEvent(QPaintEvent*)
 {
+    m_painted = shownNow();
     QPainter painter(this);
     painter.fillRect(rect(), backColor());
     QRect textArea = rect();
@@ -100,7 +127,17 @@ void LabelView::paintEvent(QPaintEvent*)
         textArea.adjust(1, 1, -1, -1);
     }
     painter.setPen(Qt::black);
-    painter.drawText(textArea, static_cast<int>(m_alignment) | Qt::TextWordWrap, caption());
+    // Line by line from the top, each aligned on its own; the painter clips
+    // whatever runs past the rectangle.
+    painter.setClipRect(textArea);
+    const QFontMetrics metrics = fontMetrics();
+    QRect line(textArea.left(), textArea.top(), textArea.width(), metrics.height());
+    for (const QString& text : captionLines(caption(), metrics, textArea.width())) {
+        if (line.top() > textArea.bottom())
+            break;
+        painter.drawText(line, static_cast<int>(m_alignment | Qt::AlignTop) | Qt::TextSingleLine, text);
+        line.translate(0, metrics.height());
+    }
 }
 
 void LabelView::mousePressEvent(QMouseEvent* event)

@@ -5,14 +5,18 @@
 // centred at the top, wrapped at word boundaries and cut off at the edges.
 //
 // The view reads the label's current values when it paints, so a property
-// write only marks it dirty: a handler that recolours 36 key caps costs 36
-// cheap calls, and the toolkit paints them together once the handler has
-// returned.
+// write only asks for a repaint: a handler that recolours 36 key caps costs
+// 36 cheap calls, and the throttle has them painted together once the
+// handler has returned, at most once a display frame.
 
 #include "app/Widgets.h"
+#include "app/qt/RepaintThrottle.h"
 
 #include <QString>
 #include <QWidget>
+
+#include <optional>
+#include <string>
 
 namespace qtshell {
 
@@ -20,7 +24,7 @@ class LabelView final : public QWidget, public app::WidgetView {
     Q_OBJECT
 
 public:
-    LabelView(app::Label& label, QWidget* parent);
+    LabelView(app::Label& label, QWidget* parent, RepaintThrottle& repaints);
     ~LabelView() override;
 
     void propertyChanged(app::Property property) override;
@@ -33,16 +37,33 @@ public:
     QString caption() const;
     QColor backColor() const;
 
+    // From the throttle: repaints unless the last paint already showed the
+    // current values, as it does for most key caps of the keyboard window,
+    // which turn red and back within one frame while targets are drawn.
+    void repaintIfChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void requestRepaint();
+
     app::Label* m_label;
+    RepaintThrottle& m_repaints;
     Qt::Alignment m_alignment;
     bool m_border;
     bool m_pressed = false;
+    bool m_repaintRequested = false;
+
+    struct Shown {
+        std::string caption;
+        app::Color backColor;
+        bool operator==(const Shown&) const = default;
+    };
+    std::optional<Shown> shownNow() const;
+    std::optional<Shown> m_painted;
 };
 
 } // namespace qtshell

@@ -15,9 +15,21 @@
 
 namespace qtshell {
 
+void QtShell::prepareToolkit()
+{
+    // On X the toolkit hands each repaint's pixels to the server through
+    // shared memory, and before the next paint waits for the server to be
+    // done with them: a round trip, and two thread wake-ups, per repaint.
+    // Our windows are small, so sending the pixels in the request is the
+    // cheaper way: half a per cent of a core less while the keyboard window
+    // repaints 60 times a second.
+    qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 QtShell::QtShell(app::Application& app, const app::Clock& clock)
     : m_app(app)
     , m_time(app, clock)
+    , m_repaints(clock)
 {
     Q_ASSERT(&clock == &app.clock());
     // Hiding every window is not the end of the program: a screen may be
@@ -76,7 +88,7 @@ ScreenWindow* QtShell::findWindow(const app::Screen& screen) const
 
 void QtShell::screenLoaded(app::Screen& screen)
 {
-    auto* window = new ScreenWindow(screen, logicalDpi());
+    auto* window = new ScreenWindow(screen, logicalDpi(), m_repaints);
     connect(window, &ScreenWindow::activatedByToolkit, this, &QtShell::windowActivated);
     m_windows.push_back(window);
 }

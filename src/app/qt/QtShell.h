@@ -19,10 +19,14 @@
 // - Focus follows the frame; the toolkit never moves it on its own.
 // - Time: after every delivered event the time driver is set for the next
 //   due tick.
+// - Repaints: label views ask the shell's throttle, which has them painted
+//   at most once a display frame, so a 1 ms timer does not paint 1000 times
+//   a second.
 
 #include "app/Application.h"
 #include "app/Clock.h"
 #include "app/Shell.h"
+#include "app/qt/RepaintThrottle.h"
 #include "app/qt/TimeDriver.h"
 
 #include <QObject>
@@ -42,6 +46,10 @@ class QtShell final : public QObject, public app::Shell {
     Q_OBJECT
 
 public:
+    // Settings the toolkit reads when the QApplication is created: call
+    // before creating it.
+    static void prepareToolkit();
+
     // Needs a QApplication. Connects itself to app, whose clock is clock.
     QtShell(app::Application& app, const app::Clock& clock);
     ~QtShell() override;
@@ -55,6 +63,7 @@ public:
     // The view of a loaded widget (none for timers), or nullptr.
     QWidget* viewOf(const app::Widget& widget) const;
     const TimeDriver& timeDriver() const { return m_time; }
+    const RepaintThrottle& repaints() const { return m_repaints; }
 
     void screenLoaded(app::Screen& screen) override;
     void screenUnloading(app::Screen& screen) override;
@@ -79,6 +88,7 @@ private:
 
     app::Application& m_app;
     TimeDriver m_time;
+    RepaintThrottle m_repaints;
     std::vector<ScreenWindow*> m_windows;           // one per loaded screen
     std::vector<QPointer<ScreenWindow>> m_unloaded; // detached, awaiting deletion
     QPointer<ScreenWindow> m_activationRequested;   // asked of the toolkit, not yet done

@@ -44,7 +44,7 @@ QString objectNameFor(const app::WidgetDesc& desc)
 
 } // namespace
 
-ScreenWindow::ScreenWindow(app::Screen& screen, double dpi)
+ScreenWindow::ScreenWindow(app::Screen& screen, double dpi, RepaintThrottle& repaints)
     : QWidget(nullptr, flagsFor(screen.desc().closeBox))
     , m_screen(screen)
     , m_backColor(toQColor(screen.desc().backColor))
@@ -63,7 +63,7 @@ ScreenWindow::ScreenWindow(app::Screen& screen, double dpi)
     // The shell activates the one window the frame made active once each
     // event is over; showing the others must not take the keyboard.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    createViews(dpi);
+    createViews(dpi, repaints);
 }
 
 ScreenWindow::~ScreenWindow()
@@ -71,7 +71,7 @@ ScreenWindow::~ScreenWindow()
     detach();
 }
 
-void ScreenWindow::createViews(double dpi)
+void ScreenWindow::createViews(double dpi, RepaintThrottle& repaints)
 {
     std::unordered_map<std::string_view, QWidget*> frames;
     for (const auto& owned : m_screen.widgets()) {
@@ -85,7 +85,7 @@ void ScreenWindow::createViews(double dpi)
         QWidget* view = nullptr;
         switch (widget.kind()) {
         case app::WidgetKind::Label:
-            view = new LabelView(static_cast<app::Label&>(widget), container);
+            view = new LabelView(static_cast<app::Label&>(widget), container, repaints);
             break;
         case app::WidgetKind::Button:
             view = new ButtonView(static_cast<app::Button&>(widget), container);

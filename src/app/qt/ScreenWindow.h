@@ -11,6 +11,7 @@
 // tells the frame nothing.
 
 #include "app/Screen.h"
+#include "app/qt/RepaintThrottle.h"
 
 #include <QWidget>
 
@@ -22,7 +23,7 @@ class ScreenWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    ScreenWindow(app::Screen& screen, double dpi);
+    ScreenWindow(app::Screen& screen, double dpi, RepaintThrottle& repaints);
     ~ScreenWindow() override;
 
     app::Screen& screen() const { return m_screen; }
@@ -46,7 +47,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createViews(double dpi);
+    void createViews(double dpi, RepaintThrottle& repaints);
 
     struct View {
         const app::Widget* widget;
