@@ -73,16 +73,7 @@ protected:
     }
 };
 
-struct World {
-    World() { app.setShell(&shell); }
-
-    void wait(std::int64_t ms) { app::runFor(app, clock, ms); }
-    void click(app::Screen& screen, std::string_view widget) { app.click(*screen.find(widget)); }
-
-    app::ManualClock clock;
-    app::Application app{clock};
-    Log log;
-    RecordingShell shell{log};
+struct World : testing_support::RecordedWorld {
     Front& front = app.add<Front>(log);
     Second& second = app.add<Second>(log);
 };

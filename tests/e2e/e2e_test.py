@@ -20,13 +20,12 @@ What a player would notice, in one run:
     time-over window; END ends the process with status 0.
 """
 
-import subprocess
 import sys
 import time
 
 sys.dont_write_bytecode = True  # keep the source tree clean
-from desktop import Failure, check, log, run_test  # noqa: E402
-from game_view import (DPI, GAME_CAPTION, KEY_ROWS, MISS_FILL, MISS_LABEL, OK_FILL,  # noqa: E402
+from desktop import check, log, run_test  # noqa: E402
+from game_view import (end_with_alt_e, DPI, GAME_CAPTION, KEY_ROWS, MISS_FILL, MISS_LABEL, OK_FILL,  # noqa: E402
                        OK_LABEL, RESULTS_CAPTION, TIME_OVER_CAPTION, TITLE_AREA, TITLE_CAPTION, TITLE_SIZE,
                        READY_PX, Renders, choose_level_and_start, clear_match, format_scores, label_scores,
                        lit_key, open_keyboard, px, rect_px, wait_label)
@@ -151,13 +150,7 @@ def play(desk, tekuran, render_screens):
     log(f"a level-3 question left alone: the time-over window after {delay * 1000:.0f} ms")
     check(1.5 <= delay <= 6.0, f"the time-over came {delay:.2f} s after Ctrl; the limit is 1.7 s")
 
-    desk.key("alt+e")
-    try:
-        status = desk.program.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        raise Failure("END (Alt+E) did not end the program") from None
-    check(status == 0, f"the program ended with status {status}")
-    log("END (Alt+E): the program ended with status 0")
+    end_with_alt_e(desk)
 
 
 def main():

@@ -7,7 +7,7 @@ import os
 import subprocess
 import time
 
-from desktop import check, log, read_ppm
+from desktop import Failure, check, log, read_ppm
 
 # Qt on X11 takes 96 dots per inch unless an Xft.dpi resource says otherwise,
 # and a fresh Xvfb has none; the server is told the same, so both agree.
@@ -138,3 +138,14 @@ def clear_match(scores, value, box):
 
 def format_scores(scores):
     return ", ".join(f"{v}: {s}" for v, s in sorted(scores.items()))
+
+
+def end_with_alt_e(desk):
+    """END by its access key on the active screen: the program must exit 0."""
+    desk.key("alt+e")
+    try:
+        status = desk.program.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        raise Failure("END (Alt+E) did not end the program") from None
+    check(status == 0, f"the program ended with status {status}")
+    log("END (Alt+E): the program ended with status 0")

@@ -32,13 +32,12 @@ three digits, so the pixels tell 5,001 from 5,000 and 5,002 but not from
 would not.
 """
 
-import subprocess
 import sys
 import time
 
 sys.dont_write_bytecode = True  # keep the source tree clean
-from desktop import Failure, check, log, run_test  # noqa: E402
-from game_view import (DPI, GAME_CAPTION, KEY_ROWS, MISS_FILL, MISS_LABEL, OK_FILL,  # noqa: E402
+from desktop import check, log, run_test  # noqa: E402
+from game_view import (end_with_alt_e, DPI, GAME_CAPTION, KEY_ROWS, MISS_FILL, MISS_LABEL, OK_FILL,  # noqa: E402
                        OK_LABEL, READY_PX, TIME_OVER_CAPTION, TITLE_CAPTION, TITLE_SIZE, Renders,
                        choose_level_and_start, clear_match, format_scores, label_scores, lit_key, open_keyboard,
                        rect_px, wait_label)
@@ -186,13 +185,7 @@ def play(desk, tekuran, render_screens):
     # makes sure that Alt+E goes there.
     desk.click(*centre(desk.geometry(window), MODE_NAME))
     time.sleep(0.3)
-    desk.key("alt+e")
-    try:
-        status = desk.program.wait(timeout=20)
-    except subprocess.TimeoutExpired:
-        raise Failure("END (Alt+E) did not end the program") from None
-    check(status == 0, f"the program ended with status {status}")
-    log("END (Alt+E): the program ended with status 0")
+    end_with_alt_e(desk)
 
 
 def main():

@@ -82,4 +82,19 @@ inline std::string focusName(const app::Screen& screen)
     return focused ? std::string(focused->name()) : "none";
 }
 
+// The frame on a manual clock, its shell recording into the same log as
+// the probe screens: the ground that lifecycle and End tests stand on.
+// A test's own world adds its screens as members after these.
+struct RecordedWorld {
+    RecordedWorld() { app.setShell(&shell); }
+
+    void wait(std::int64_t ms) { app::runFor(app, clock, ms); }
+    void click(app::Screen& screen, std::string_view widget) { app.click(*screen.find(widget)); }
+
+    app::ManualClock clock;
+    app::Application app{clock};
+    Log log;
+    RecordingShell shell{log};
+};
+
 } // namespace testing_support

@@ -51,8 +51,8 @@ void Alarm::setIn(std::chrono::microseconds delay, std::chrono::microseconds per
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     const std::chrono::nanoseconds at = std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec) + delay;
-    const itimerspec spec{.it_interval = toTimespec(period), .it_value = toTimespec(at)};
-    timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+    const itimerspec setting{.it_interval = toTimespec(period), .it_value = toTimespec(at)};
+    timerfd_settime(m_fd, TFD_TIMER_ABSTIME, &setting, nullptr);
 }
 
 void Alarm::cancel()
