@@ -41,7 +41,11 @@ using Clock = std::chrono::steady_clock;
 // Notes when the first key press of the answer reaches the program.
 class KeyArrival final : public QObject {
 public:
-    void expect() { m_at.reset(), m_expecting = true; }
+    void expect()
+    {
+        m_at.reset();
+        m_expecting = true;
+    }
     std::optional<Clock::time_point> at() const { return m_at; }
 
 protected:
