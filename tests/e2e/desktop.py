@@ -158,6 +158,17 @@ class Desktop:
         self.env = env
 
     def start_program(self, binary):
+        # On a loaded machine a fresh server has now and then turned a client
+        # away although it had just answered another: one more try tells
+        # that apart from a program that cannot start at all.
+        for attempt in (1, 2):
+            self._spawn(binary)
+            if not self._turned_away():
+                return
+            log(f"the program could not connect to the display (attempt {attempt})")
+        raise Failure("the program could not connect to the display")
+
+    def _spawn(self, binary):
         env = dict(self.env, QT_QPA_PLATFORM="xcb")
         # In the sanitizer build, leaks of the system's libraries are not the
         # program's and must not decide its exit status.
@@ -169,6 +180,13 @@ class Desktop:
                                                 preexec_fn=_die_with_test)
             except OSError as error:
                 raise Failure(f"cannot start {binary}: {error}") from None
+
+    def _turned_away(self):
+        """Whether the program ended at once because the server refused it."""
+        deadline = time.monotonic() + 1.0
+        while time.monotonic() < deadline and self.program.poll() is None:
+            time.sleep(0.05)
+        return self.program.poll() is not None and "could not connect to display" in self.program_output()
 
     def program_output(self):
         try:
